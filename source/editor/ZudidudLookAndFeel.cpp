@@ -12,7 +12,7 @@ ZudidudLookAndFeel::ZudidudLookAndFeel()
     setColour (juce::Slider::textBoxTextColourId, juce::Colour (0xffa0a0a0));
     // Acts on the framework's default look-and-feel, through which every font that
     // names no typeface is resolved, not on this object.
-    juce::LookAndFeel::getDefaultLookAndFeel().setDefaultSansSerifTypefaceName (defaultSansSerifName);
+    vizeva::setDefaultSansSerifFace (defaultSansSerifName);
 }
 
 ZudidudLookAndFeel::~ZudidudLookAndFeel() = default;

@@ -86,7 +86,11 @@ public:
     void drawLine (const juce::Line<float>&) override {}
     void setFont (const juce::Font& f) override { font = f; }
     const juce::Font& getFont() override { return font; }
-    void drawGlyph (int, const juce::AffineTransform&) override { record (Call::glyph, {}); }
+    /** A glyph is recorded at its origin on the baseline. */
+    void drawGlyph (int, const juce::AffineTransform& t) override
+    {
+        record (Call::glyph, { t.getTranslationX(), t.getTranslationY(), 0.0f, 0.0f });
+    }
 
 private:
     void record (Call::Kind kind, juce::Rectangle<float> r)
