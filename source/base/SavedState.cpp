@@ -18,7 +18,7 @@ constexpr const char* pluginName = "Vizeva";
 // Limits of what a restore hands to the framework's XML parser, which recurses once
 // per nesting level and can be made to work in quadratic time. A saved state has
 // two markup characters and no entity without its semicolon.
-constexpr int maxMarkupCharacters = 512;
+constexpr int maxMarkupCharacters = 128;
 constexpr int maxUnterminatedEntities = 256;
 
 uint32 readLittleEndian32 (const uint8* bytes)

@@ -512,14 +512,39 @@ TEST_F (BadBlocks, DeepNestingIsRejectedWithoutExhaustingTheStack)
     EXPECT_TRUE (unchanged());
 
     std::string shallow = "<settings volume=\"0.1\">";
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 60; ++i)
         shallow += "<a>";
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 60; ++i)
         shallow += "</a>";
     shallow += "</settings>";
     reset();
     restoreExactly (stateBlock (shallow).getData(), stateBlock (shallow).getSize());
     EXPECT_EQ (param (0).getValue(), 0.1f);
+}
+
+TEST_F (BadBlocks, DeepestReadableNestingFitsASmallThreadStack)
+{
+    // The most markup the reader hands to the parser, nested as deep as it goes, on a
+    // thread with the 512 KiB stack that some hosts give their secondary threads.
+    std::string deep = "<settings volume=\"0.1\">";
+    for (int i = 1; i < 128; ++i)
+        deep += "<a>";
+    const auto block = stateBlock (deep);
+
+    struct Restorer : juce::Thread
+    {
+        Restorer (juce::AudioProcessor& p, const juce::MemoryBlock& b)
+            : juce::Thread ("restore", 512 * 1024), processor (p), data (b) {}
+        void run() override { processor.setStateInformation (data.getData(), (int) data.getSize()); }
+        juce::AudioProcessor& processor;
+        const juce::MemoryBlock& data;
+    };
+
+    Restorer restorer (processor, block);
+    ASSERT_TRUE (restorer.startThread());
+    EXPECT_TRUE (restorer.waitForThreadToExit (60000));
+    EXPECT_TRUE (unchanged()); // unmatched tags: no element
+    EXPECT_TRUE (processor.parametersChanged.load());
 }
 
 TEST (HostPath, SplitKeepsEmptyPiecesButNotTheOneAfterAClosingSlash)
