@@ -4,7 +4,7 @@
 # and between them a bounded libFuzzer run of the state reader under ASan (clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-jobs=$(nproc)
+jobs=${VIZEVA_JOBS:-$(nproc)}
 
 run_suite() {
     local dir=$1; shift
