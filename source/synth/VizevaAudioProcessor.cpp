@@ -112,24 +112,41 @@ void VizevaAudioProcessor::prepareOutputFilter (int numChannels)
     outputFilter.setCutoffFrequency (20.0);
 }
 
+// A host may hand a parameter any float, NaN included; the framework stores it
+// unchecked. Every value is read once and limited to 0..1 (NaN to 0), so that a
+// bad value can neither index past the chord table nor reach the filters.
+static float readNormalised (const juce::AudioParameterFloatZudidud& parameter)
+{
+    const float v = parameter.get();
+    return v >= 0.0f ? (v <= 1.0f ? v : 1.0f) : 0.0f;
+}
+
 void VizevaAudioProcessor::refillSynthParams()
 {
     auto& params = synthParams;
 
-    params.volumeSmoother.target = std::pow (volumeParam->get(), 3.0f) * 1.41f;
-    params.cutoffNorm = cutoffParam->get();
-    params.resonanceQ = std::pow (resonanceParam->get(), 3.0f) * 9.5f + 0.5f;
-    params.decaySeconds = decayParam->getRealValue();
-    params.decayNorm = decayParam->get();
-    const float decay = decayParam->get();
+    const float volume = readNormalised (*volumeParam);
+    const float cutoff = readNormalised (*cutoffParam);
+    const float resonance = readNormalised (*resonanceParam);
+    const float decay = readNormalised (*decayParam);
+    const float length = readNormalised (*lengthParam);
+    const float pulseWidth = readNormalised (*pulseWidthParam);
+    const float waveform = readNormalised (*waveformParam);
+    const float chord = readNormalised (*chordParam);
+    const float tuning = readNormalised (*tuningParam);
+
+    params.volumeSmoother.target = std::pow (volume, 3.0f) * 1.41f;
+    params.cutoffNorm = cutoff;
+    params.resonanceQ = std::pow (resonance, 3.0f) * 9.5f + 0.5f;
+    params.decaySeconds = decayParam->convertToReal (decay);
+    params.decayNorm = decay;
     params.filterEnvAmount = 3.0f * std::sqrt (decay) - 2.5f * decay;
-    params.lengthSeconds = lengthParam->getRealValue();
-    const float pulseWidth = pulseWidthParam->get();
+    params.lengthSeconds = lengthParam->convertToReal (length);
     params.pulseWidthSmoother.target = pulseWidth;
     params.shapeSmoother.target = std::exp (3.5f - 7.0f * pulseWidth);
-    params.waveformIndex = waveformParam->getChoiceIndex();
-    params.chordIndex = chordParam->getChoiceIndex();
-    params.tuningSemitones = tuningParam->get() - 0.5f;
+    params.waveformIndex = waveformParam->getChoiceIndexFor (waveform);
+    params.chordIndex = chordParam->getChoiceIndexFor (chord);
+    params.tuningSemitones = tuning - 0.5f;
 }
 
 juce::MidiBuffer VizevaAudioProcessor::limitMidiVoices (juce::MidiBuffer midi, int limit)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 using vizeva::test::allFinite;
 using vizeva::test::notesOn;
@@ -258,5 +259,29 @@ TEST_F (PreparedProcessor, BadMidiNeverCrashesNorLeavesAVoiceOn)
         ASSERT_TRUE (allFinite (block (late, 256)));
         ASSERT_TRUE (allFinite (play ({}, 72000)));
         EXPECT_EQ (activeVoices(), 0);
+    }
+}
+
+TEST_F (PreparedProcessor, NonFiniteParameterValuesFromTheHostStayInRange)
+{
+    // The framework stores whatever float a host sends; the block reads it as 0..1.
+    struct Case { float value; int chordIndex; int waveformIndex; float cutoffNorm; };
+    const Case cases[] = { { std::nanf (""), 0, 0, 0.0f },
+                           { std::numeric_limits<float>::infinity(), 19, 9, 1.0f },
+                           { -std::numeric_limits<float>::infinity(), 0, 0, 0.0f },
+                           { 7.5f, 19, 9, 1.0f } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.value);
+        for (auto* param : p.getParameters())
+            param->setValue (c.value);
+        auto midi = notesOn ({ 60, 64 });
+        const auto out = block (midi, 512);
+        EXPECT_EQ (p.synthParams.chordIndex, c.chordIndex);
+        EXPECT_EQ (p.synthParams.waveformIndex, c.waveformIndex);
+        EXPECT_EQ (p.synthParams.cutoffNorm, c.cutoffNorm);
+        for (int i = 0; i < out.getNumSamples(); ++i)
+            ASSERT_TRUE (std::isfinite (out.getSample (0, i))) << i;
+        p.synthSource.synth.allNotesOff (0, false);
     }
 }
