@@ -1,0 +1,26 @@
+#include "UserName.h"
+
+#if JUCE_WINDOWS
+
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+ #define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace vizeva
+{
+
+// The name of the user running the host. The size passed is one unit short of
+// the buffer, so the text always ends in a zero even if nothing is written.
+juce::String currentUserName()
+{
+    WCHAR buffer[256] = {};
+    DWORD size = 255;
+    GetUserNameW (buffer, &size);
+    return juce::String (buffer, static_cast<size_t> (size));
+}
+
+} // namespace vizeva
+
+#endif
