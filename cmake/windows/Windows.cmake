@@ -47,3 +47,13 @@ if(CMAKE_CROSSCOMPILING)
 else()
     set(VIZEVA_VST3_BUNDLE "$<TARGET_FILE:Vizeva_VST3>")
 endif()
+
+# The shipped module carries no symbol table.
+target_link_options(Vizeva_VST3 PRIVATE $<$<CONFIG:Release>:-s>)
+
+if(CMAKE_CROSSCOMPILING AND VIZEVA_TESTS)
+    find_program(VIZEVA_OBJDUMP NAMES ${VIZEVA_MINGW_TRIPLE}-objdump objdump REQUIRED)
+    add_test(NAME WindowsModule.ExportsEntryPointsImportsOnlySystemDlls
+        COMMAND "${CMAKE_COMMAND}" -DOBJDUMP=${VIZEVA_OBJDUMP} -DMODULE=$<TARGET_FILE:Vizeva_VST3>
+                -P "${CMAKE_CURRENT_LIST_DIR}/CheckModule.cmake")
+endif()
