@@ -1,5 +1,8 @@
 #include "synth/VizevaAudioProcessor.h"
 
+#include <cmath>
+#include <iterator>
+
 using juce::AudioParameterFloatZudidud;
 namespace UnitKind = juce::UnitKind;
 
@@ -38,14 +41,214 @@ VizevaAudioProcessor::~VizevaAudioProcessor() = default;
 
 const juce::String VizevaAudioProcessor::getName() const { return "Vizeva"; }
 
-void VizevaAudioProcessor::prepareToPlay (double, int) {}
+namespace
+{
+// Host rates outside this range are not taken as the working rate.
+bool isAcceptedRate (double rate)
+{
+    return rate > 999.0 && rate < 10000000001.0;
+}
 
-void VizevaAudioProcessor::releaseResources() {}
+// MIDI storage reserved at preparation, so that ordinary blocks never allocate.
+constexpr size_t reservedMidiBytes = 16384;
 
-void VizevaAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+// A channel message shorter than its status needs, or with a data byte that has
+// its top bit set, would make the synthesiser read bytes that are not there.
+bool isMalformedChannelMessage (const juce::uint8* data, int numBytes)
+{
+    const int length = juce::MidiMessage::getMessageLengthFromFirstByte (data[0]);
+    if (numBytes < length)
+        return true;
+    for (int i = 1; i < length; ++i)
+        if (data[i] >= 0x80)
+            return true;
+    return false;
+}
+} // namespace
+
+void VizevaAudioProcessor::prepareToPlay (double, int maximumExpectedSamplesPerBlock)
+{
+    oversamplingFactor = 8; // the next block builds the oversampler
+
+    const double hostRate = getSampleRate();
+    if (isAcceptedRate (hostRate))
+        workingSampleRate = hostRate;
+
+    const double synthRate = workingSampleRate * 8.0;
+    const float synthRateSingle = (float) synthRate;
+    synthParams.volumeSmoother.mode = 0;
+    synthParams.volumeSmoother.step = 8.0f / synthRateSingle;
+    synthParams.pulseWidthSmoother.mode = 0;
+    synthParams.pulseWidthSmoother.step = 4.0f / synthRateSingle;
+    synthParams.shapeSmoother.mode = 0;
+    synthParams.shapeSmoother.step = 40.0f / synthRateSingle;
+
+    prepareOutputFilter (getTotalNumInputChannels() > 0 ? getTotalNumInputChannels() : 2);
+    synthSource.prepareToPlay (maximumExpectedSamplesPerBlock, synthRate);
+
+    budgetMidi.ensureSize (reservedMidiBytes);
+    synthSource.blockMidi.ensureSize (reservedMidiBytes);
+}
+
+void VizevaAudioProcessor::prepareOutputFilter (int numChannels)
+{
+    // A rate the working rate refuses would give the filter meaningless
+    // coefficients; the working rate stands in for it.
+    const double hostRate = getSampleRate();
+    const double rate = isAcceptedRate (hostRate) ? hostRate : workingSampleRate;
+    const int channels = juce::jmax (1, numChannels, outputFilterChannels);
+
+    // Prepared again (state cleared) whenever the rate changes, so the corner stays at 20 Hz.
+    if (outputFilterPrepared && rate == outputFilterRate && channels == outputFilterChannels)
+        return;
+
+    outputFilterPrepared = true;
+    outputFilterRate = rate;
+    outputFilterChannels = channels;
+    outputFilter.setType (juce::dsp::LinkwitzRileyFilterType::highpass);
+    outputFilter.prepare ({ rate, (juce::uint32) maxSliceLength, (juce::uint32) channels });
+    outputFilter.setCutoffFrequency (20.0);
+}
+
+void VizevaAudioProcessor::refillSynthParams()
+{
+    auto& params = synthParams;
+
+    params.volumeSmoother.target = std::pow (volumeParam->get(), 3.0f) * 1.41f;
+    params.cutoffNorm = cutoffParam->get();
+    params.resonanceQ = std::pow (resonanceParam->get(), 3.0f) * 9.5f + 0.5f;
+    params.decaySeconds = decayParam->getRealValue();
+    params.decayNorm = decayParam->get();
+    const float decay = decayParam->get();
+    params.filterEnvAmount = 3.0f * std::sqrt (decay) - 2.5f * decay;
+    params.lengthSeconds = lengthParam->getRealValue();
+    const float pulseWidth = pulseWidthParam->get();
+    params.pulseWidthSmoother.target = pulseWidth;
+    params.shapeSmoother.target = std::exp (3.5f - 7.0f * pulseWidth);
+    params.waveformIndex = waveformParam->getChoiceIndex();
+    params.chordIndex = chordParam->getChoiceIndex();
+    params.tuningSemitones = tuningParam->get() - 0.5f;
+}
+
+juce::MidiBuffer VizevaAudioProcessor::limitMidiVoices (juce::MidiBuffer midi, int limit)
+{
+    juce::MidiBuffer result;
+    limitMidiVoices (midi, limit, result);
+    return result;
+}
+
+void VizevaAudioProcessor::limitMidiVoices (const juce::MidiBuffer& midi, int limit, juce::MidiBuffer& result)
+{
+    // A voice counts as a held key only while its key is down and it still plays
+    // a note: one whose note died away by itself would otherwise block every
+    // later note-on of chord "Mono".
+    int held = 0;
+    for (int i = 0; i < synthSource.synth.getNumVoices(); ++i)
+        if (auto* voice = synthSource.synth.getVoice (i))
+            if (voice->isKeyDown() && voice->isVoiceActive())
+                ++held;
+
+    result.clear();
+    int kept = 0;
+
+    for (const auto metadata : midi)
+    {
+        const auto* data = metadata.data;
+        const int numBytes = metadata.numBytes;
+        if (numBytes <= 0)
+            continue;
+
+        const int status = data[0];
+        if (status >= 0x80 && status < 0xf0 && isMalformedChannelMessage (data, numBytes))
+            continue;
+
+        const int kind = status >> 4;
+        const bool noteOff = kind == 8 || (kind == 9 && data[2] == 0);
+        const bool noteOn = kind == 9 && data[2] != 0;
+
+        if (noteOn && held >= limit)
+            continue;
+
+        result.addEvent (data, numBytes, kept++);
+
+        if (noteOff)
+            held = juce::jmax (0, held - 1);
+        else if (noteOn)
+            ++held;
+    }
+}
+
+void VizevaAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midiMessages)
 {
     juce::ScopedNoDenormals noDenormals;
-    buffer.clear();
+
+    const int numSamples = buffer.getNumSamples();
+    const int numChannels = buffer.getNumChannels();
+
+    for (int c = getTotalNumInputChannels(); c < juce::jmin (getTotalNumOutputChannels(), numChannels); ++c)
+        buffer.clear (c, 0, numSamples);
+
+    updateOversampling (numChannels);
+
+    // Until the first preparation the factor is 1 and nothing is played; an
+    // empty block has nothing to render either.
+    const int firstSlice = juce::jmin (numSamples, maxSliceLength);
+    const int oversampledLength = juce::jmin ((int) std::round ((float) oversamplingFactor * (float) firstSlice),
+                                              maxOversampledSamples);
+    if (oversampledLength == firstSlice || oversampler == nullptr || numChannels == 0)
+        return;
+
+    if (numChannels > outputFilterChannels)
+        prepareOutputFilter (numChannels);
+
+    refillSynthParams();
+
+    // The budget runs once for the whole block; its events go to the first slice.
+    const int limit = synthParams.chordIndex == 0 ? 1 : 8;
+    limitMidiVoices (midiMessages, limit, budgetMidi);
+    midiMessages.clear();
+    midiMessages.addEvents (budgetMidi, 0, -1, 0);
+
+    // The oversampler is prepared for maxSliceLength samples: longer host blocks
+    // are rendered in consecutive slices.
+    for (int start = 0; start < numSamples; start += maxSliceLength)
+        renderSlice (buffer, start, juce::jmin (maxSliceLength, numSamples - start), start == 0);
+}
+
+void VizevaAudioProcessor::renderSlice (juce::AudioBuffer<float>& buffer, int start, int numSamples, bool withMidi)
+{
+    juce::dsp::AudioBlock<float> hostBlock (buffer);
+    auto slice = hostBlock.getSubBlock ((size_t) start, (size_t) numSamples);
+    auto up = oversampler->processSamplesUp (slice);
+
+    auto& blockMidi = synthSource.blockMidi;
+    blockMidi.clear();
+    if (withMidi)
+        blockMidi.addEvents (budgetMidi, 0, -1, 0);
+
+    // A buffer over the upsampled data, no copy; the render clears it before the
+    // voices add into it, so the upsampled input never reaches the output.
+    float* channels[32] = {};
+    const int numUpChannels = juce::jmin ((int) up.getNumChannels(), (int) std::size (channels));
+    for (int c = 0; c < numUpChannels; ++c)
+        channels[c] = up.getChannelPointer ((size_t) c);
+    juce::AudioBuffer<float> render (channels, numUpChannels, (int) up.getNumSamples());
+    synthSource.getNextAudioBlock (juce::AudioSourceChannelInfo (&render, 0, render.getNumSamples()));
+
+    oversampler->processSamplesDown (slice);
+
+    // The 20 Hz high-pass in double precision, one state per channel.
+    for (int c = 0; c < buffer.getNumChannels(); ++c)
+    {
+        auto* x = buffer.getWritePointer (c, start);
+        for (int i = 0; i < numSamples; ++i)
+            x[i] = (float) outputFilter.processSample (c, (double) x[i]);
+    }
+}
+
+void VizevaAudioProcessor::releaseResources()
+{
+    synthSource.releaseResources();
 }
 
 double VizevaAudioProcessor::getTailLengthSeconds() const { return 0.0; }
