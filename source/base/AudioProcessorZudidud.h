@@ -48,6 +48,8 @@ public:
 
     void setProperty (String key, String value);
     static std::vector<std::string> splitPath (const std::string& text);
+    /** The upper half (rounded up) of the pieces of a host executable's path, joined by '/'. */
+    static String hostPathTail (const String& path);
     void ensureDefaultProgram();
 
     static constexpr int buildNumber = 279;

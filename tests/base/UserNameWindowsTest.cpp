@@ -8,7 +8,7 @@
 // JUCE's own logon query reports, never empty and without embedded zeros.
 TEST (UserNameWindows, IsTheLogonNameOfTheProcess)
 {
-    const auto name = vizeva::currentUserName();
+    const auto name = zudidud::processUserName();
     EXPECT_TRUE (name.isNotEmpty());
     EXPECT_EQ (name, juce::SystemStats::getLogonName());
     EXPECT_FALSE (name.containsChar (0));
