@@ -132,7 +132,8 @@ void SineWaveVoice::renderNextBlock (AudioBuffer<float>& outputBuffer, int start
     for (int i = 0; i < numSamples; ++i)
     {
         lfoPhase += lfoIncrement;
-        const double m = std::sin (lfoPhase) * lfoDepth;
+        // Without depth the product is zero whatever the sine: skip the call.
+        const double m = lfoDepth != 0.0 ? std::sin (lfoPhase) * lfoDepth : 0.0;
 
         params.pulseWidthSmoother.advance();
         const float pw = (float) ((double) params.pulseWidthSmoother.current + m);
