@@ -23,6 +23,23 @@ target_link_libraries(VizevaMingwImageLibs INTERFACE
     "${VIZEVA_PNG_LIBRARY}" "${VIZEVA_JPEG_LIBRARY}" "${VIZEVA_ZLIB_LIBRARY}")
 target_link_libraries(Vizeva PUBLIC vizeva::MingwImageLibs)
 
+# The maths functions come from the system's msvcrt.dll rather than from MinGW's
+# libmingwex: same accuracy class (within an ulp), far fewer cycles.
+find_program(VIZEVA_DLLTOOL NAMES ${VIZEVA_MINGW_TRIPLE}-dlltool dlltool REQUIRED)
+set(_maths_import "${PROJECT_BINARY_DIR}/libvizeva_msvcrt_maths.a")
+add_custom_command(OUTPUT "${_maths_import}"
+    COMMAND "${VIZEVA_DLLTOOL}" -d "${CMAKE_CURRENT_LIST_DIR}/msvcrt-maths.def" -D msvcrt.dll -l "${_maths_import}"
+    DEPENDS "${CMAKE_CURRENT_LIST_DIR}/msvcrt-maths.def"
+    COMMENT "Import library for msvcrt.dll's maths")
+add_custom_target(VizevaMsvcrtMaths DEPENDS "${_maths_import}")
+add_library(VizevaSystemMaths INTERFACE)
+add_dependencies(VizevaSystemMaths VizevaMsvcrtMaths)
+target_link_libraries(VizevaSystemMaths INTERFACE "${_maths_import}")
+# Double sin goes through source/base/SineWindows.cpp first (see there).
+target_link_options(VizevaSystemMaths INTERFACE -Wl,--wrap=sin)
+target_link_libraries(Vizeva PUBLIC VizevaSystemMaths)
+add_dependencies(Vizeva VizevaMsvcrtMaths)
+
 # The version resource goes into the module only.
 target_sources(Vizeva_VST3 PRIVATE "${PROJECT_SOURCE_DIR}/resources/Vizeva.rc")
 
