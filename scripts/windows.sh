@@ -12,7 +12,7 @@ build=build/windows
 
 scripts/mingw-libs.sh "$PWD/build/mingw-libs/prefix"
 
-cmake -S . -B "$build" -G Ninja \
+cmake -S . -B "$build" \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/windows/MingwToolchain.cmake" \
     -DJUCE_DIR=/usr/lib/x86_64-linux-gnu/cmake/JUCE-7.0.5 \
     -DVIZEVA_MINGW_PREFIX="$PWD/build/mingw-libs/prefix" \
@@ -30,5 +30,6 @@ if [ ! -f "$WINEPREFIX/.initialised" ]; then
     touch "$WINEPREFIX/.initialised"
 fi
 
+# The prefix's wineserver is stopped before the virtual display goes away.
 (cd "$build" && xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest -j"$jobs" -L wine --output-on-failure)
+    sh -c 'ctest -j"$1" -L wine --output-on-failure; status=$?; wineserver -k; exit $status' sh "$jobs")
