@@ -129,42 +129,61 @@ void SineWaveVoice::renderNextBlock (AudioBuffer<float>& outputBuffer, int start
     const float cap = rate * 0.49f;
     const int numChannels = outputBuffer.getNumChannels();
 
-    for (int i = 0; i < numSamples; ++i)
+    // Each chunk runs in two passes: first everything that does not depend on the
+    // filter's state, then the filter itself. Every value is computed exactly as
+    // in one pass; only independent steps change places, which lets the processor
+    // overlap the costly coefficient updates of neighbouring samples.
+    constexpr int chunkLength = 64;
+    float cutoffs[chunkLength];
+    float inputs[chunkLength];
+    float levels[chunkLength];
+
+    for (int chunkStart = 0; chunkStart < numSamples; chunkStart += chunkLength)
     {
-        lfoPhase += lfoIncrement;
-        // Without depth the product is zero whatever the sine: skip the call.
-        const double m = lfoDepth != 0.0 ? std::sin (lfoPhase) * lfoDepth : 0.0;
+        const int length = std::min (chunkLength, numSamples - chunkStart);
 
-        params.pulseWidthSmoother.advance();
-        const float pw = (float) ((double) params.pulseWidthSmoother.current + m);
-        params.shapeSmoother.advance();
-        const float shape = (float) ((double) params.shapeSmoother.current + m);
-        const float w = pw - 0.5f;
-
-        const int32_t waveform = params.waveformIndex;
-        float sum = 0.0f;
-        for (int k = 0; k < vizeva::numOscillators; ++k)
+        for (int i = 0; i < length; ++i)
         {
-            if (oscIncrement[k] == 0.0)
-                continue;
-            // The shape sees the phase before this sample's advance.
-            const double p = oscPhase[k];
-            const float s = vizeva::waveShape (waveform, p, pw, w, shape);
-            oscPhase[k] = vizeva::advancePhase (p, oscIncrement[k] * pitchBend);
-            sum += s;
+            lfoPhase += lfoIncrement;
+            // Without depth the product is zero whatever the sine: skip the call.
+            const double m = lfoDepth != 0.0 ? std::sin (lfoPhase) * lfoDepth : 0.0;
+
+            params.pulseWidthSmoother.advance();
+            const float pw = (float) ((double) params.pulseWidthSmoother.current + m);
+            params.shapeSmoother.advance();
+            const float shape = (float) ((double) params.shapeSmoother.current + m);
+            const float w = pw - 0.5f;
+
+            const int32_t waveform = params.waveformIndex;
+            float sum = 0.0f;
+            for (int k = 0; k < vizeva::numOscillators; ++k)
+            {
+                if (oscIncrement[k] == 0.0)
+                    continue;
+                // The shape sees the phase before this sample's advance.
+                const double p = oscPhase[k];
+                const float s = vizeva::waveShape (waveform, p, pw, w, shape);
+                oscPhase[k] = vizeva::advancePhase (p, oscIncrement[k] * pitchBend);
+                sum += s;
+            }
+
+            const float e = filterEnvelope.advance();
+            cutoffs[i] = vizeva::sweptCutoff (e, params.filterEnvAmount, params.cutoffNorm, cap);
+
+            params.volumeSmoother.advance();
+            inputs[i] = (params.volumeSmoother.current * sum) * gain;
+            levels[i] = ampEnvelope.advance();
         }
 
-        const float e = filterEnvelope.advance();
-        voiceFilter.setCutoffFrequency (vizeva::sweptCutoff (e, params.filterEnvAmount, params.cutoffNorm, cap));
+        for (int i = 0; i < length; ++i)
+        {
+            voiceFilter.setCutoffFrequency (cutoffs[i]);
+            const float y = voiceFilter.processSample (0, inputs[i]);
+            const float out = levels[i] * y;
 
-        params.volumeSmoother.advance();
-        const float input = (params.volumeSmoother.current * sum) * gain;
-        const float y = voiceFilter.processSample (0, input);
-        const float a = ampEnvelope.advance();
-        const float out = a * y;
-
-        for (int c = 0; c < numChannels; ++c)
-            outputBuffer.addSample (c, startSample + i, out);
+            for (int c = 0; c < numChannels; ++c)
+                outputBuffer.addSample (c, startSample + chunkStart + i, out);
+        }
     }
 
     // A note ends only when its amplitude envelope has faded.
