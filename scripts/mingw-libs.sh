@@ -66,7 +66,7 @@ fetch_source() {
 
 cmake_build() {
     local source=$1 build=$2; shift 2
-    cmake -S "$source" -B "$build" -G Ninja -Wno-dev \
+    cmake -S "$source" -B "$build" -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" \
