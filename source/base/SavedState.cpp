@@ -18,7 +18,7 @@ constexpr const char* pluginName = "Vizeva";
 // Limits of what a restore hands to the framework's XML parser, which recurses once
 // per nesting level and can be made to work in quadratic time. A saved state has
 // two markup characters and no entity without its semicolon.
-constexpr int maxMarkupCharacters = 512;
+constexpr int maxMarkupCharacters = 128;
 constexpr int maxUnterminatedEntities = 256;
 
 uint32 readLittleEndian32 (const uint8* bytes)
@@ -66,11 +66,20 @@ std::string wellFormedUtf8 (const uint8* bytes, size_t length)
 
 /** Whether the framework's parser can be given this text without risk to the host:
     no document type (its entities can expand without bound), no "&<" (which makes the
-    parser read an entity name as markup, past the end of that name), a nesting that
-    cannot exhaust a small stack, and a bounded number of entities without an end. */
+    parser read an entity name as markup, past the end of that name), no processing
+    instruction after the start, a nesting that cannot exhaust a small stack, and a
+    bounded number of entities without an end. */
 bool isSafeForXmlParser (const std::string& text)
 {
     if (text.find ("<!DOCTYPE") != std::string::npos || text.find ("&<") != std::string::npos)
+        return false;
+
+    // A processing instruction followed by text inside an element sends the parser
+    // round in a loop for ever; a saved state has one only at the start.
+    auto instruction = text.find ("<?");
+    if (instruction != std::string::npos && instruction == text.find_first_not_of (" \t\r\n"))
+        instruction = text.find ("<?", instruction + 2);
+    if (instruction != std::string::npos)
         return false;
 
     int markup = 0;
