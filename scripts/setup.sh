@@ -10,7 +10,7 @@ sudo_cmd=()
 "${sudo_cmd[@]}" apt-get update
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
     build-essential cmake pkg-config juce-modules-source libgtest-dev libbenchmark-dev \
-    clang libclang-rt-14-dev xvfb xauth
+    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j"$(nproc)"

@@ -1,5 +1,7 @@
 #include "synth/VizevaAudioProcessor.h"
 
+#include "editor/VizevaAudioProcessorEditor.h"
+
 #include <cmath>
 #include <iterator>
 
@@ -259,7 +261,7 @@ bool VizevaAudioProcessor::hasEditor() const { return true; }
 
 juce::AudioProcessorEditor* VizevaAudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor (*this);
+    return new VizevaAudioProcessorEditor (*this);
 }
 
 bool VizevaAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
