@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: a Release build and a Debug build with AddressSanitizer and
 # UndefinedBehaviorSanitizer, each with its whole suite under a virtual display,
-# and between them a bounded libFuzzer run of the state reader under ASan (clang).
+# and between them a bounded libFuzzer run of the state reader under ASan (clang);
+# then the Windows module's build and its suite under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${VIZEVA_JOBS:-$(nproc)}
@@ -42,3 +43,6 @@ run_suite build/release -DCMAKE_BUILD_TYPE=Release
 run_fuzz
 ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVIZEVA_SANITIZE=ON
+
+# The Windows module, cross-built with MinGW-w64, and its tests under Wine.
+scripts/windows.sh

@@ -19,9 +19,12 @@ class ScopedCommaLocale
 public:
     ScopedCommaLocale()
     {
-        for (const char* name : { "de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8" })
+        for (const char* name : { "de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8",
+                                  "German_Germany.1252", "de-DE" })
             if (setNumericLocale (name))
                 return;
+
+       #if ! JUCE_WINDOWS
 
         folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
                      .getChildFile ("vizeva-locale-" + juce::String (juce::Random::getSystemRandom().nextInt64()));
@@ -33,16 +36,19 @@ public:
             return;
         setenv ("LOCPATH", folder.getFullPathName().toRawUTF8(), 1);
         setNumericLocale ("de_DE.UTF-8");
+       #endif
     }
 
     ~ScopedCommaLocale()
     {
         std::setlocale (LC_NUMERIC, "C");
+       #if ! JUCE_WINDOWS
         if (folder != juce::File())
         {
             unsetenv ("LOCPATH");
             folder.deleteRecursively();
         }
+       #endif
     }
 
     bool ok() const { return active; }

@@ -169,7 +169,14 @@ class ModuleClasses : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const auto module = vizeva::defaultPluginBundle().getChildFile ("Contents/x86_64-linux/Vizeva.so");
+        // The bundle's binary for this platform, or the module file itself when
+        // that is what the harness was given (as on Windows).
+        const auto bundle = vizeva::defaultPluginBundle();
+       #if JUCE_WINDOWS
+        const auto module = bundle.existsAsFile() ? bundle : bundle.getChildFile ("Contents/x86_64-win/Vizeva.vst3");
+       #else
+        const auto module = bundle.existsAsFile() ? bundle : bundle.getChildFile ("Contents/x86_64-linux/Vizeva.so");
+       #endif
         ASSERT_TRUE (module.existsAsFile()) << module.getFullPathName();
         ASSERT_TRUE (library.open (module.getFullPathName()));
 
