@@ -11,6 +11,10 @@ sudo_cmd=()
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
     build-essential cmake pkg-config juce-modules-source libgtest-dev libbenchmark-dev \
     clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core
+# The test command also cross-builds the Windows module and runs its tests under Wine.
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
+    g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev dpkg-dev \
+    debian-archive-keyring wine wine64
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j"$(nproc)"
