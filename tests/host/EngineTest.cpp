@@ -1,4 +1,4 @@
-#include "PluginHost.h"
+#include "host/LoadedModule.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +10,9 @@ namespace
 constexpr int volume = 0, cutoff = 1, decay = 3, length = 4, chord = 7;
 constexpr double pi = 3.141592653589793;
 
-class Engine : public ::testing::Test
+class Engine : public vizeva::test::LoadedModule
 {
 protected:
-    void SetUp() override
-    {
-        const auto error = host.load (vizeva::defaultPluginBundle());
-        ASSERT_TRUE (error.isEmpty()) << error;
-    }
-
     static juce::MidiBuffer note (int number, int onAt = 0, int offAt = -1, juce::uint8 velocity = 127)
     {
         juce::MidiBuffer midi;
@@ -36,8 +30,6 @@ protected:
                     return false;
         return true;
     }
-
-    vizeva::PluginHost host;
 };
 
 /** Hann-windowed magnitude of one frequency over a stretch of a channel. */

@@ -1,20 +1,11 @@
-#include "PluginHost.h"
+#include "host/LoadedModule.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-// Every test loads the built module afresh, as a host would.
-class Module : public ::testing::Test
+class Module : public vizeva::test::LoadedModule
 {
-protected:
-    void SetUp() override
-    {
-        const auto error = host.load (vizeva::defaultPluginBundle());
-        ASSERT_TRUE (error.isEmpty()) << error;
-    }
-
-    vizeva::PluginHost host;
 };
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "PluginHost.h"
+#include "host/LoadedModule.h"
 
 #include <gtest/gtest.h>
 
@@ -27,23 +27,15 @@
 namespace
 {
 
-class HostedState : public ::testing::Test
+class HostedState : public vizeva::test::LoadedModule
 {
 protected:
-    void SetUp() override
-    {
-        const auto error = host.load (vizeva::defaultPluginBundle());
-        ASSERT_TRUE (error.isEmpty()) << error;
-    }
-
     juce::MemoryBlock save()
     {
         juce::MemoryBlock block;
         host.plugin().getStateInformation (block);
         return block;
     }
-
-    vizeva::PluginHost host;
 };
 
 } // namespace
