@@ -63,7 +63,7 @@ void AudioProcessorZudidud::processBlock (AudioBuffer<float>& buffer, MidiBuffer
 
     // The oversampler is prepared for oversamplerBlockSize input samples at most:
     // a longer block is processed in consecutive slices.
-    const int sliceLength = (int) jlimit ((int64) 1, (int64) maxOversampledSamples, oversamplerBlockSize);
+    const int sliceLength = maxSliceLength();
     for (int start = 0; start < numSamples; start += sliceLength)
         processSlice (buffer, start, jmin (sliceLength, numSamples - start));
 }

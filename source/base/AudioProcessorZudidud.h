@@ -46,6 +46,13 @@ public:
         block brings more channels than the present one was built for. */
     void updateOversampling (int numChannels);
 
+    /** The longest stretch of a host block the oversampler is prepared for: block
+        callbacks process longer blocks in consecutive slices of this length. */
+    int maxSliceLength() const noexcept
+    {
+        return (int) jlimit ((int64) 1, (int64) maxOversampledSamples, oversamplerBlockSize);
+    }
+
     void setProperty (String key, String value);
     static std::vector<std::string> splitPath (const std::string& text);
     /** The upper half (rounded up) of the pieces of a host executable's path, joined by '/'. */

@@ -108,7 +108,7 @@ void VizevaAudioProcessor::prepareOutputFilter (int numChannels)
     outputFilterRate = rate;
     outputFilterChannels = channels;
     outputFilter.setType (juce::dsp::LinkwitzRileyFilterType::highpass);
-    outputFilter.prepare ({ rate, (juce::uint32) maxSliceLength, (juce::uint32) channels });
+    outputFilter.prepare ({ rate, (juce::uint32) maxSliceLength(), (juce::uint32) channels });
     outputFilter.setCutoffFrequency (20.0);
 }
 
@@ -211,7 +211,7 @@ void VizevaAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce:
 
     // Until the first preparation the factor is 1 and nothing is played; an
     // empty block has nothing to render either.
-    const int firstSlice = juce::jmin (numSamples, maxSliceLength);
+    const int firstSlice = juce::jmin (numSamples, maxSliceLength());
     const int oversampledLength = juce::jmin ((int) std::round ((float) oversamplingFactor * (float) firstSlice),
                                               maxOversampledSamples);
     if (oversampledLength == firstSlice || oversampler == nullptr || numChannels == 0)
@@ -228,10 +228,11 @@ void VizevaAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce:
     midiMessages.clear();
     midiMessages.addEvents (budgetMidi, 0, -1, 0);
 
-    // The oversampler is prepared for maxSliceLength samples: longer host blocks
-    // are rendered in consecutive slices.
-    for (int start = 0; start < numSamples; start += maxSliceLength)
-        renderSlice (buffer, start, juce::jmin (maxSliceLength, numSamples - start), start == 0);
+    // Host blocks longer than the oversampler was prepared for are rendered in
+    // consecutive slices.
+    const int sliceLength = maxSliceLength();
+    for (int start = 0; start < numSamples; start += sliceLength)
+        renderSlice (buffer, start, juce::jmin (sliceLength, numSamples - start), start == 0);
 }
 
 void VizevaAudioProcessor::renderSlice (juce::AudioBuffer<float>& buffer, int start, int numSamples, bool withMidi)

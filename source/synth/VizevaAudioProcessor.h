@@ -41,9 +41,6 @@ public:
         rate; again (state cleared) only when that rate changes. */
     void prepareOutputFilter (int numChannels);
 
-    /** Host blocks longer than this are rendered in consecutive slices. */
-    static constexpr int maxSliceLength = 32768;
-
     juce::AudioParameterFloatZudidud* volumeParam = nullptr;
     juce::AudioParameterFloatZudidud* cutoffParam = nullptr;
     juce::AudioParameterFloatZudidud* resonanceParam = nullptr;

@@ -4,13 +4,7 @@
 
 #if JUCE_WINDOWS
 
-#ifndef WIN32_LEAN_AND_MEAN
- #define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
- #define NOMINMAX
-#endif
-#include <windows.h>
+#include "base/WindowsApi.h"
 
 #include <vector>
 
