@@ -42,7 +42,8 @@ void AudioProcessorZudidud::updateOversampling (int numChannels)
                                                                true,
                                                                false);
     oversampler->reset();
-    oversampler->initProcessing ((size_t) jmax ((int64) 1, oversamplerBlockSize));
+    oversamplerPreparedBlockSize = jmax ((int64) 1, oversamplerBlockSize);
+    oversampler->initProcessing ((size_t) oversamplerPreparedBlockSize);
     setLatencySamples ((int) oversampler->getLatencyInSamples());
 }
 
@@ -61,8 +62,8 @@ void AudioProcessorZudidud::processBlock (AudioBuffer<float>& buffer, MidiBuffer
 
     preProcessBlock (buffer, numOversampled);
 
-    // The oversampler is prepared for oversamplerBlockSize input samples at most:
-    // a longer block is processed in consecutive slices.
+    // A block longer than the present oversampler was prepared for is processed
+    // in consecutive slices.
     const int sliceLength = maxSliceLength();
     for (int start = 0; start < numSamples; start += sliceLength)
         processSlice (buffer, start, jmin (sliceLength, numSamples - start));

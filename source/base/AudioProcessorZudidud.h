@@ -46,11 +46,17 @@ public:
         block brings more channels than the present one was built for. */
     void updateOversampling (int numChannels);
 
-    /** The longest stretch of a host block the oversampler is prepared for: block
-        callbacks process longer blocks in consecutive slices of this length. */
+    /** The longest stretch of a host block that one pass through the oversampler may
+        take: block callbacks process longer blocks in consecutive slices of this length.
+        It is the block size the present oversampler was prepared with (a later
+        prepareToPlay takes effect only at the next rebuild), and short enough that a
+        slice's oversampled length stays within maxOversampledSamples. Before any
+        oversampler exists nothing is oversampled and the stored block size serves. */
     int maxSliceLength() const noexcept
     {
-        return (int) jlimit ((int64) 1, (int64) maxOversampledSamples, oversamplerBlockSize);
+        const int64 prepared = oversampler != nullptr ? oversamplerPreparedBlockSize : oversamplerBlockSize;
+        const int64 longest = maxOversampledSamples / jmax (1, oversamplingFactor);
+        return (int) jlimit ((int64) 1, longest, prepared);
     }
 
     void setProperty (String key, String value);
@@ -78,6 +84,8 @@ public:
     int32 oversamplingFactor = 1;
     /** The channel count the present oversampler was built for. */
     int oversamplerChannels = 0;
+    /** The block size the present oversampler was prepared with. */
+    int64 oversamplerPreparedBlockSize = 0;
 
 private:
     void processSlice (AudioBuffer<float>& buffer, int start, int numSamples);

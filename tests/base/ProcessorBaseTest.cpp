@@ -13,7 +13,14 @@ class RecordingProcessor : public juce::AudioProcessorZudidud
 {
 public:
     explicit RecordingProcessor (juce::AudioChannelSet output = juce::AudioChannelSet::stereo())
-        : AudioProcessorZudidud (BusesProperties().withInput ("Input", output, true).withOutput ("Output", output, true))
+        : RecordingProcessor (output, output)
+    {
+    }
+
+    // An empty input set gives a processor without an input bus.
+    RecordingProcessor (juce::AudioChannelSet output, juce::AudioChannelSet input)
+        : AudioProcessorZudidud (input.size() > 0 ? BusesProperties().withInput ("Input", input, true).withOutput ("Output", output, true)
+                                                  : BusesProperties().withOutput ("Output", output, true))
     {
     }
 
@@ -28,7 +35,8 @@ public:
 
     std::pair<float, float> processStereoSample (std::pair<float, float> sample) override
     {
-        received.push_back (sample);
+        if (recordSamples)
+            received.push_back (sample);
         ++samplesSeen;
         return { sample.first * 0.5f, sample.second * 0.25f };
     }
@@ -38,6 +46,7 @@ public:
         preProcessLengths.push_back (numOversampled);
     }
 
+    bool recordSamples = true;
     std::vector<std::pair<float, float>> received;
     std::vector<long> updateSamples;
     std::vector<int> preProcessLengths;
@@ -50,6 +59,36 @@ juce::AudioBuffer<float> filledBuffer (int channels, int samples, float value)
     for (int c = 0; c < channels; ++c)
         juce::FloatVectorOperations::fill (buffer.getWritePointer (c), value, samples);
     return buffer;
+}
+
+// A signal that makes the oversampler's filters work: a sine on the left, a
+// slower one on the right.
+juce::AudioBuffer<float> sineBuffer (int samples)
+{
+    juce::AudioBuffer<float> buffer (2, samples);
+    for (int i = 0; i < samples; ++i)
+    {
+        buffer.setSample (0, i, 0.8f * std::sin (0.05f * (float) i));
+        buffer.setSample (1, i, 0.5f * std::sin (0.013f * (float) i));
+    }
+    return buffer;
+}
+
+// Feeds the samples of `source` from `start` on to the processor in blocks of at
+// most `blockLength`, writing the processed samples back into `source`.
+void processInBlocks (RecordingProcessor& p, juce::AudioBuffer<float>& source, int start, int blockLength)
+{
+    juce::MidiBuffer midi;
+    for (int pos = start; pos < source.getNumSamples(); pos += blockLength)
+    {
+        const int length = juce::jmin (blockLength, source.getNumSamples() - pos);
+        juce::AudioBuffer<float> block (2, length);
+        for (int c = 0; c < 2; ++c)
+            block.copyFrom (c, 0, source, c, pos, length);
+        p.processBlock (block, midi);
+        for (int c = 0; c < 2; ++c)
+            source.copyFrom (c, pos, block, c, 0, length);
+    }
 }
 
 } // namespace
@@ -220,4 +259,119 @@ TEST (ProcessorBase, MoreChannelsThanBuiltForRebuildsOversampler)
     p.processBlock (stereo, midi);
     EXPECT_EQ (p.oversamplerChannels, 2);
     EXPECT_EQ (p.received.size(), 2u * 512u);
+}
+
+// prepareToPlay with a larger block size takes effect only at the next rebuild:
+// until then the present oversampler, prepared for 64 samples, must never get
+// more than 64 in one pass (a longer one writes past its buffers).
+TEST (ProcessorBase, LargerPreparationSlicesByTheBlockSizeTheOversamplerWasPreparedWith)
+{
+    for (const int laterBlock : { 1024, 65 })
+    {
+        SCOPED_TRACE (laterBlock);
+        const int total = 64 + laterBlock;
+
+        RecordingProcessor p;
+        p.recordSamples = false;
+        p.prepareToPlay (48000.0, 64);
+        p.oversamplingFactor = 8;
+        auto output = sineBuffer (total);
+        {
+            juce::AudioBuffer<float> first (2, 64);
+            juce::AudioBuffer<float> later (2, laterBlock);
+            for (int c = 0; c < 2; ++c)
+            {
+                first.copyFrom (c, 0, output, c, 0, 64);
+                later.copyFrom (c, 0, output, c, 64, laterBlock);
+            }
+            juce::MidiBuffer midi;
+            p.processBlock (first, midi);
+            p.prepareToPlay (48000.0, laterBlock);
+            p.processBlock (later, midi);
+            for (int c = 0; c < 2; ++c)
+            {
+                output.copyFrom (c, 0, first, c, 0, 64);
+                output.copyFrom (c, 64, later, c, 0, laterBlock);
+            }
+        }
+        EXPECT_EQ (p.maxSliceLength(), 64);
+        EXPECT_EQ (p.samplesSeen, 8L * total);
+
+        RecordingProcessor reference;
+        reference.recordSamples = false;
+        reference.prepareToPlay (48000.0, 64);
+        reference.oversamplingFactor = 8;
+        auto expected = sineBuffer (total);
+        processInBlocks (reference, expected, 0, 64);
+
+        for (int c = 0; c < 2; ++c)
+            for (int i = 0; i < total; ++i)
+            {
+                ASSERT_TRUE (std::isfinite (output.getSample (c, i))) << "channel " << c << " sample " << i;
+                ASSERT_EQ (output.getSample (c, i), expected.getSample (c, i)) << "channel " << c << " sample " << i;
+            }
+
+        // The next change of the factor rebuilds the oversampler for the new size.
+        p.oversamplingFactor = 4;
+        p.updateOversampling (2);
+        EXPECT_EQ (p.maxSliceLength(), laterBlock);
+    }
+}
+
+// A slice is also kept short enough that its oversampled length stays within
+// 524288 samples: at factor 2 and a preparation for 524288, a block of 524288 is
+// still oversampled (in two slices), not run in place at the host's rate.
+TEST (ProcessorBase, SliceStaysWithinTheOversampledLimit)
+{
+    RecordingProcessor p;
+    p.recordSamples = false;
+    p.prepareToPlay (48000.0, 524288);
+    p.oversamplingFactor = 2;
+    auto buffer = filledBuffer (2, 524288, 0.0f);
+    juce::MidiBuffer midi;
+    p.processBlock (buffer, midi);
+    EXPECT_EQ (p.maxSliceLength(), 262144);
+    EXPECT_EQ (p.samplesSeen, 2L * 524288);
+}
+
+// The length handed to preProcessBlock is the whole block's oversampled length,
+// limited to 524288.
+TEST (ProcessorBase, PreProcessLengthIsLimitedTo524288)
+{
+    struct Case { int factor; int samples; int expected; };
+    const Case cases[] = { { 8, 65535, 524280 }, { 8, 65536, 524288 }, { 8, 65537, 524288 }, { 1, 524289, 524288 } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.samples);
+        RecordingProcessor p;
+        p.recordSamples = false;
+        p.oversamplingFactor = c.factor;
+        auto buffer = filledBuffer (2, c.samples, 0.0f);
+        juce::MidiBuffer midi;
+        p.processBlock (buffer, midi);
+        EXPECT_EQ (p.preProcessLengths, std::vector<int> { c.expected });
+    }
+}
+
+// Output channels without an input channel behind them start each block silent.
+TEST (ProcessorBase, OutputChannelsBeyondTheInputsAreCleared)
+{
+    struct Case { const char* what; juce::AudioChannelSet input; float left; float right; };
+    const Case cases[] = {
+        { "mono input, stereo output", juce::AudioChannelSet::mono(), 1.0f, 0.0f },
+        { "no input, stereo output", juce::AudioChannelSet(), 0.0f, 0.0f },
+        { "stereo input, stereo output", juce::AudioChannelSet::stereo(), 1.0f, 1.0f },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        RecordingProcessor p (juce::AudioChannelSet::stereo(), c.input);
+        auto buffer = filledBuffer (2, 8, 1.0f);
+        juce::MidiBuffer midi;
+        p.processBlock (buffer, midi);
+        ASSERT_EQ (p.received.size(), 8u);
+        EXPECT_EQ (p.received[7].first, c.left);
+        EXPECT_EQ (p.received[7].second, c.right);
+        EXPECT_EQ (buffer.getSample (1, 7), c.right * 0.25f);
+    }
 }
