@@ -91,6 +91,8 @@ TEST (ValueText, GeneralKindsFollowTheirRules)
     struct Case { const char* what; float minimum; float maximum; int kind; const char* unit; float value; const char* expected; };
     const Case cases[] = {
         { "bipolar near zero", -1.0f, 1.0f, UnitKind::bipolar, "dB", 0.52f, "  0.0 dB" },
+        { "bipolar 0.06 is still near zero", -1.0f, 1.0f, UnitKind::bipolar, "dB", 0.53f, "  0.0 dB" },
+        { "bipolar -0.06 is still near zero", -1.0f, 1.0f, UnitKind::bipolar, "dB", 0.47f, "  0.0 dB" },
         { "bipolar just past 0.1", -1.0f, 1.0f, UnitKind::bipolar, "dB", 0.55f, "+0.1 dB" },
         { "bipolar negative", -1.0f, 1.0f, UnitKind::bipolar, "dB", 0.25f, "-0.5 dB" },
         { "ratio bottom", 1.0f, 20.0f, UnitKind::ratio, ":1", 0.0f, "1.0:1" },
@@ -99,7 +101,11 @@ TEST (ValueText, GeneralKindsFollowTheirRules)
         { "ratio with a zero bound", 0.0f, 20.0f, UnitKind::ratio, "", 0.0f, "0.0:1" },
         { "0.15 Hz shows its period", 0.15f, 10.0f, UnitKind::frequency, "", 0.0f, "6 sec" },
         { "0.01 Hz shows its period", 0.01f, 10.0f, UnitKind::frequency, "", 0.0f, "1 minute" },
+        { "0.25 Hz shows its period", 0.25f, 10.0f, UnitKind::frequency, "", 0.0f, "4 sec" },
+        { "0.31 Hz shows the frequency", 0.31f, 10.0f, UnitKind::frequency, "", 0.0f, "0.31 Hz" },
         { "frequency below 3 Hz", 0.5f, 10.0f, UnitKind::frequency, "", 0.0f, "0.50 Hz" },
+        { "999.9 Hz in whole hertz", 999.9f, 2000.0f, UnitKind::frequency, "Hz", 0.0f, "1000 Hz" },
+        { "1000.1 Hz in kilohertz", 1000.1f, 2000.0f, UnitKind::frequency, "Hz", 0.0f, "1.0 kHz" },
         { "octaves bottom", 0.0f, 1.0f, UnitKind::octaves, "", 0.0f, "0.1 oct" },
         { "octaves top", 0.0f, 1.0f, UnitKind::octaves, "", 1.0f, "5.0 oct" },
         { "signed15 with an empty unit", 0.0f, 1.0f, UnitKind::signed15, "", 1.0f, "+15.0 " },
