@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using juce::AudioParameterFloatZudidud;
 using vizeva::test::ListenerCount;
 using vizeva::test::mouseEventOn;
@@ -87,6 +89,46 @@ TEST_F (EditorWindow, ValueBoxesReadTheDefaultsTexts)
     const char* texts[] = { "+0.0 dB", "200 Hz", "20 %", "0.10 s", "5.0 s", "50 %", "Saw1", "Poly", "  0 %" };
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ (valueBoxText (knob (i)), juce::String (texts[i])) << parameter (i).getName (40);
+}
+
+namespace
+{
+// Stands in for the window's buffered image, which the framework invalidates on every
+// repaint: all of it for a whole-window repaint, only the knob's area when a knob repaints.
+// The editor owns it and may still repaint while it is deleted, after the test body, so
+// the count is shared rather than a reference to the test's stack.
+struct WholeRepaintCounter : juce::CachedComponentImage
+{
+    explicit WholeRepaintCounter (std::shared_ptr<int> counter) : count (std::move (counter)) {}
+    void paint (juce::Graphics&) override {}
+    bool invalidateAll() override { ++*count; return true; }
+    bool invalidate (const juce::Rectangle<int>&) override { return true; }
+    void releaseResources() override {}
+    std::shared_ptr<int> count;
+};
+} // namespace
+
+TEST_F (EditorWindow, WholeWindowRepaintsOnTheFirstTickAndEvery2048th)
+{
+    auto counter = std::make_shared<int> (0);
+    editor->setVisible (true);
+    editor->setCachedComponentImage (new WholeRepaintCounter (counter));
+    int& wholeRepaints = *counter;
+    wholeRepaints = 0;
+
+    struct Case { int tick; int repaintsSoFar; };
+    const Case cases[] = { { 1, 1 }, { 2, 1 }, { 3, 1 }, { 2048, 1 }, { 2049, 2 }, { 2050, 2 } };
+    int tick = 0;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.tick);
+        while (tick < c.tick)
+        {
+            editor->timerCallback();
+            ++tick;
+        }
+        EXPECT_EQ (wholeRepaints, c.repaintsSoFar);
+    }
 }
 
 TEST_F (EditorWindow, HostChangeShowsAfterOneTickWithoutBeingWrittenBack)

@@ -215,6 +215,16 @@ TEST (KnobDrawing, DrawsTwoTickPassesRingBodyAndPointerInOrder)
         EXPECT_NEAR (rest[4].bounds.getY(), 23.2f, 0.01f);
         EXPECT_TRUE (rest[5].gradient);
         EXPECT_NEAR (rest[5].bounds.getY(), 22.2f, 0.01f);
+        // The body's gradient is radial, centred 0.6r above the knob's centre, light to dark.
+        const auto& body = rest[5].gradientFill;
+        EXPECT_TRUE (body.isRadial);
+        EXPECT_FLOAT_EQ (body.point1.x, 55.0f);
+        EXPECT_FLOAT_EQ (body.point1.y, 29.4f);
+        EXPECT_FLOAT_EQ (body.point2.x, 55.0f);
+        EXPECT_FLOAT_EQ (body.point2.y, 87.1f);
+        ASSERT_EQ (body.getNumColours(), 2);
+        EXPECT_EQ (body.getColour (0), juce::Colour (0xffa0a0a0));
+        EXPECT_EQ (body.getColour (1), juce::Colour (0xff707070));
         EXPECT_EQ (rest[6].kind, Call::image);
         EXPECT_EQ (rest[7].kind, Call::path);
         EXPECT_EQ (rest[7].colour, juce::Colour (0xfff0f0f0));

@@ -8,7 +8,7 @@ namespace vizeva::test
 {
 
 /** A graphics context that draws nothing and records what reaches it: every filled
-    path with its colour and bounds, and every image drawn (which is how drop
+    path with its colour or gradient and its bounds, and every image drawn (which is how drop
     shadows arrive). */
 class RecordingContext : public juce::LowLevelGraphicsContext
 {
@@ -19,6 +19,7 @@ public:
         juce::Colour colour;
         bool gradient = false;
         juce::Rectangle<float> bounds;
+        juce::ColourGradient gradientFill; // the gradient in use, when gradient is set
     };
 
     std::vector<Call> calls;
@@ -95,7 +96,15 @@ public:
 private:
     void record (Call::Kind kind, juce::Rectangle<float> r)
     {
-        calls.push_back ({ kind, fill.colour, fill.isGradient(), r.transformedBy (transform) });
+        juce::ColourGradient g;
+        if (fill.isGradient())
+        {
+            g = *fill.gradient;
+            const auto toDevice = fill.transform.followedBy (transform);
+            g.point1 = g.point1.transformedBy (toDevice);
+            g.point2 = g.point2.transformedBy (toDevice);
+        }
+        calls.push_back ({ kind, fill.colour, fill.isGradient(), r.transformedBy (transform), g });
     }
 
     struct State

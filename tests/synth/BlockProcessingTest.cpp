@@ -75,6 +75,7 @@ TEST_F (PreparedProcessor, MapsParametersToSettingsEveryBlock)
         { "cutoff is its normalised value", &P::cutoffParam, 0.7f, [] (auto& s) { return s.cutoffNorm; }, 0.7, 1e-7 },
         { "resonance 0 gives Q 0.5", &P::resonanceParam, 0.0f, [] (auto& s) { return s.resonanceQ; }, 0.5, 0.0 },
         { "resonance 1 gives Q 10", &P::resonanceParam, 1.0f, [] (auto& s) { return s.resonanceQ; }, 10.0, 1e-6 },
+        { "resonance 0.5 gives Q 0.125 x 9.5 + 0.5", &P::resonanceParam, 0.5f, [] (auto& s) { return s.resonanceQ; }, 1.6875, 1e-6 },
         { "decay 1 lasts 1 s", &P::decayParam, 1.0f, [] (auto& s) { return s.decaySeconds; }, 1.0, 1e-5 },
         { "decay 0 lasts 0.03 s", &P::decayParam, 0.0f, [] (auto& s) { return s.decaySeconds; }, 0.03, 1e-6 },
         { "decay 0.36 gives the largest envelope amount 0.9", &P::decayParam, 0.36f, [] (auto& s) { return s.filterEnvAmount; }, 0.9, 1e-6 },

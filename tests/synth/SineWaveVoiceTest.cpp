@@ -122,6 +122,7 @@ TEST (VoiceNotes, EnvelopeSetUpFromVelocityAndSettings)
         EXPECT_NEAR ((1.0f - amp.releaseMul) * r, 33.333336f, 0.012);
         EXPECT_NEAR (flt.peak, c.filterPeak, 1e-6);
         EXPECT_NEAR (flt.sustain, c.velocity * 0.5f * c.filterPeak, 1e-6);
+        EXPECT_NEAR (flt.attackStep * 0.007f * r, flt.peak, 1e-5); // a 7 ms rise
         EXPECT_NEAR ((1.0f - flt.decayMul) * r, 1.0f / 0.1f, 0.012);
         EXPECT_EQ (flt.releaseMul, flt.decayMul);
         EXPECT_TRUE (amp.active && amp.keyHeld && ! amp.attackDone);
@@ -202,6 +203,38 @@ TEST (VoiceRendering, EmptyCallOnlyPreparesTheFilter)
     EXPECT_EQ (f.voice.oscPhase[0], 0.0);
     EXPECT_EQ (f.voice.ampEnvelope.value, 0.0f);
     EXPECT_EQ (f.params.volumeSmoother.current, volume);
+}
+
+TEST (VoiceRendering, FirstSamplesReadThePhaseBeforeItsAdvance)
+{
+    // A fresh voice starts at phase 0, where Saw1 at shape 1 is exactly -1. Each sample
+    // must use the shape where the oscillator stood, not one increment on. The rest of the
+    // chain is played alongside with the framework's filter and copies of the envelopes.
+    VoiceFixture f;
+    f.start (69);
+    auto amp = f.voice.ampEnvelope;
+    auto flt = f.voice.filterEnvelope;
+    const float rate = (float) VoiceFixture::rate;
+    juce::dsp::StateVariableTPTFilter<float> filter;
+    filter.setType (juce::dsp::StateVariableTPTFilterType::lowpass);
+    filter.prepare ({ (double) rate, 16, 1 });
+    filter.setResonance (f.params.resonanceQ);
+    const float volume = f.params.volumeSmoother.target;
+
+    const auto buffer = f.render (16, 1);
+
+    double phase = 0.0;
+    ASSERT_EQ (vizeva::waveShape (0, phase, 0.5f, 0.0f, 1.0f), -1.0f);
+    for (int i = 0; i < 16; ++i)
+    {
+        const float s = vizeva::waveShape (0, phase, 0.5f, 0.0f, 1.0f);
+        phase += f.voice.oscIncrement[0];
+        filter.setCutoffFrequency (
+            vizeva::sweptCutoff (flt.advance(), f.params.filterEnvAmount, f.params.cutoffNorm, rate * 0.49f));
+        const float y = filter.processSample (0, (volume * s) * 1.0f); // chord row 1: gain 1
+        EXPECT_EQ (buffer.getSample (0, i), amp.advance() * y) << "sample " << i;
+    }
+    EXPECT_EQ (f.voice.oscPhase[0], phase);
 }
 
 TEST (VoiceRendering, EveryChannelGetsTheSameSamples)

@@ -14,12 +14,17 @@ constexpr double pi = 3.141592653589793;
 TEST (WaveShapes, CyclePositionIsPhaseOverSingleTwoPi)
 {
     struct Case { double phase; float expected; };
-    const Case cases[] = { { 0.0, 0.0f }, { pi / 2, 0.25f }, { pi, 0.5f }, { 3 * pi / 2, 0.75f }, { 3 * pi, 0.5f } };
+    // 0.09 is not a float: the quotient must be taken in double and then rounded.
+    const Case cases[] = { { 0.0, 0.0f },        { pi / 2, 0.25f }, { pi, 0.5f },
+                           { 3 * pi / 2, 0.75f }, { 3 * pi, 0.5f },  { 0.09, 0.0143239442f } };
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.phase);
         EXPECT_EQ (vizeva::cyclePosition (c.phase), c.expected);
     }
+
+    // A single-precision division lands one step off at 0.09, so the row above tells the two apart.
+    EXPECT_NE ((float) 0.09 / (float) vizeva::shapeCycle, 0.0143239442f);
 }
 
 TEST (WaveShapes, EveryShapeAtChosenPhases)
