@@ -74,14 +74,15 @@ juce::AudioBuffer<float> sineBuffer (int samples)
     return buffer;
 }
 
-// Feeds the samples of `source` from `start` on to the processor in blocks of at
-// most `blockLength`, writing the processed samples back into `source`.
-void processInBlocks (RecordingProcessor& p, juce::AudioBuffer<float>& source, int start, int blockLength)
+// Feeds `count` samples of `source` from `start` on to the processor in blocks of
+// at most `blockLength`, writing the processed samples back into `source`.
+void processInBlocks (RecordingProcessor& p, juce::AudioBuffer<float>& source, int start, int count, int blockLength)
 {
     juce::MidiBuffer midi;
-    for (int pos = start; pos < source.getNumSamples(); pos += blockLength)
+    const int end = start + count;
+    for (int pos = start; pos < end; pos += blockLength)
     {
-        const int length = juce::jmin (blockLength, source.getNumSamples() - pos);
+        const int length = juce::jmin (blockLength, end - pos);
         juce::AudioBuffer<float> block (2, length);
         for (int c = 0; c < 2; ++c)
             block.copyFrom (c, 0, source, c, pos, length);
@@ -276,24 +277,9 @@ TEST (ProcessorBase, LargerPreparationSlicesByTheBlockSizeTheOversamplerWasPrepa
         p.prepareToPlay (48000.0, 64);
         p.oversamplingFactor = 8;
         auto output = sineBuffer (total);
-        {
-            juce::AudioBuffer<float> first (2, 64);
-            juce::AudioBuffer<float> later (2, laterBlock);
-            for (int c = 0; c < 2; ++c)
-            {
-                first.copyFrom (c, 0, output, c, 0, 64);
-                later.copyFrom (c, 0, output, c, 64, laterBlock);
-            }
-            juce::MidiBuffer midi;
-            p.processBlock (first, midi);
-            p.prepareToPlay (48000.0, laterBlock);
-            p.processBlock (later, midi);
-            for (int c = 0; c < 2; ++c)
-            {
-                output.copyFrom (c, 0, first, c, 0, 64);
-                output.copyFrom (c, 64, later, c, 0, laterBlock);
-            }
-        }
+        processInBlocks (p, output, 0, 64, 64);
+        p.prepareToPlay (48000.0, laterBlock);
+        processInBlocks (p, output, 64, laterBlock, laterBlock);
         EXPECT_EQ (p.maxSliceLength(), 64);
         EXPECT_EQ (p.samplesSeen, 8L * total);
 
@@ -302,7 +288,7 @@ TEST (ProcessorBase, LargerPreparationSlicesByTheBlockSizeTheOversamplerWasPrepa
         reference.prepareToPlay (48000.0, 64);
         reference.oversamplingFactor = 8;
         auto expected = sineBuffer (total);
-        processInBlocks (reference, expected, 0, 64);
+        processInBlocks (reference, expected, 0, total, 64);
 
         for (int c = 0; c < 2; ++c)
             for (int i = 0; i < total; ++i)
