@@ -2,9 +2,10 @@
 # Builds the static libraries that the Windows cross build needs and Debian does
 # not ship for MinGW: libpng and libjpeg (JUCE's image loaders), Google Benchmark
 # and GoogleTest. libpng, libjpeg-turbo and benchmark come from Debian's own source
-# packages, fetched with a private apt configuration (the machine's apt sources are
-# left untouched); GoogleTest comes from /usr/src/googletest. zlib is Debian's
-# libz-mingw-w64-dev.
+# packages, fetched with a private apt configuration whose source lines are the
+# machine's own enabled apt sources turned into "deb-src" (the machine's apt
+# configuration is left untouched); GoogleTest comes from /usr/src/googletest.
+# zlib is Debian's libz-mingw-w64-dev.
 #
 #   scripts/mingw-libs.sh [PREFIX]     (default: build/mingw-libs/prefix)
 #
@@ -20,7 +21,8 @@ jobs=${VIZEVA_JOBS:-$(nproc)}
 toolchain=$PWD/cmake/windows/MingwToolchain.cmake
 mkdir -p "$work" "$prefix"
 
-# Private apt state: the same suites as the machine, with source lines.
+# Private apt state, its source lines taken from the machine's own apt sources.
+source scripts/apt-sources.sh
 apt_dir=$work/apt
 apt_opts=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
           -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
@@ -28,24 +30,29 @@ apt_opts=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
           -o "Dir::Cache=$apt_dir/cache"
           -o "APT::Sandbox::User=$(id -un)")
 
-apt_ready=0
+# Fails, before anything is fetched or changed, when the machine has no usable source.
 prepare_apt() {
-    [ "$apt_ready" -eq 1 ] && return
-    mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-    cat > "$apt_dir/sources.list" <<'EOF'
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
-EOF
+    local machine_list=/etc/apt/sources.list machine_parts=/etc/apt/sources.list.d
+    eval "$(apt-config shell machine_list Dir::Etc::sourcelist/f machine_parts Dir::Etc::sourceparts/d)"
+    local lines read_files
+    lines=$(mktemp -d)
+    if ! read_files=$(apt_write_source_lines "$machine_list" "${machine_parts%/}" "$lines"); then
+        rm -rf "$lines"
+        echo "mingw-libs: cannot fetch the source packages of libpng, libjpeg-turbo and Google Benchmark" >&2
+        return 1
+    fi
+    echo "mingw-libs: apt sources from ${read_files//$'\n'/ }"
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+    rm -rf "$apt_dir/sources.list.d"
+    mv "$lines" "$apt_dir/sources.list.d"
+    : > "$apt_dir/sources.list"
     apt-get "${apt_opts[@]}" update -qq
-    apt_ready=1
 }
 
 # Unpacks the source package $1 into $work/src/$1 (once) and prints its folder.
 fetch_source() {
     local package=$1 dir=$work/src/$1
     if [ ! -f "$dir/.unpacked" ]; then
-        prepare_apt >&2
         rm -rf "$dir"
         mkdir -p "$dir"
         # Newest version first; a mirror may list a version it cannot serve yet.
@@ -77,6 +84,14 @@ cmake_build() {
 }
 
 stamp() { echo "$prefix/.built-$1"; }
+
+# apt is set up only when a library still needs its source package.
+for lib in png:libpng1.6 jpeg:libjpeg-turbo benchmark:benchmark; do
+    if [ ! -f "$(stamp "${lib%%:*}")" ] && [ ! -f "$work/src/${lib#*:}/.unpacked" ]; then
+        prepare_apt
+        break
+    fi
+done
 
 if [ ! -f "$(stamp png)" ]; then
     echo "mingw-libs: libpng"
