@@ -29,9 +29,9 @@ apt_write_source_lines "$tmp/deb822-only/none.list" "$tmp/deb822-only/parts" "$t
     || fail "deb822 sources alone should give machine.sources only"
 
 # No usable source: an error naming what was read and what is needed, and the
-# output folder left as it was.
+# output folder left as it was. The error is left in $message.
 check_error() {
-    local what=$1 list=$2 parts=$3 out=$tmp/kept message
+    local what=$1 list=$2 parts=$3 out=$tmp/kept
     mkdir -p "$out"
     echo "earlier" > "$out/machine.list"
     if message=$(apt_write_source_lines "$list" "$parts" "$out" 2>&1); then
@@ -41,19 +41,18 @@ check_error() {
     grep -q "read: " <<<"$message" || fail "$what: the error does not say which files were read: $message"
     grep -q "needed: " <<<"$message" || fail "$what: the error does not say what is needed: $message"
     [ "$(cat "$out/machine.list")" = "earlier" ] || fail "$what: the output folder was changed"
-    printf '%s\n' "$message"
 }
 mkdir -p "$tmp/empty/sources.list.d"
-check_error "empty folder" "$tmp/empty/sources.list" "$tmp/empty/sources.list.d" \
-    | grep -q "sources.list is missing" || fail "empty folder: the error does not name the missing list file"
+check_error "empty folder" "$tmp/empty/sources.list" "$tmp/empty/sources.list.d"
+grep -q "sources.list is missing" <<<"$message" || fail "empty folder: the error does not name the missing list file"
 
 mkdir -p "$tmp/unusable/sources.list.d"
 printf '# deb file:/srv/retired bookworm main\n' > "$tmp/unusable/sources.list"
 printf 'Types: deb\nEnabled: no\nURIs: file:/srv/off\nSuites: bookworm\nComponents: main\n' \
     > "$tmp/unusable/sources.list.d/off.sources"
 cp "$fixture/etc/sources.list.d/old.list.disabled" "$tmp/unusable/sources.list.d/"
-check_error "only disabled entries" "$tmp/unusable/sources.list" "$tmp/unusable/sources.list.d" \
-    | grep -q "read: $tmp/unusable/sources.list $tmp/unusable/sources.list.d/off.sources$" \
+check_error "only disabled entries" "$tmp/unusable/sources.list" "$tmp/unusable/sources.list.d"
+grep -q "read: $tmp/unusable/sources.list $tmp/unusable/sources.list.d/off.sources$" <<<"$message" \
     || fail "only disabled entries: the error does not list the files read"
 
 # The whole script, on a machine without sources, with an earlier build in place
