@@ -21,7 +21,7 @@ for f in machine.list machine.sources; do
 done
 diff -u "$fixture/expected/read" "$tmp/read" || fail "the files read differ from expected/read"
 
-# Only deb822 files, or only a list file: just the file for what was found.
+# Only deb822 files: machine.sources alone, no empty machine.list.
 mkdir -p "$tmp/deb822-only/parts"
 cp "$fixture/etc/sources.list.d/debian.sources" "$tmp/deb822-only/parts/"
 apt_write_source_lines "$tmp/deb822-only/none.list" "$tmp/deb822-only/parts" "$tmp/out2" > /dev/null
