@@ -49,10 +49,13 @@ prepare_apt() {
     apt-get "${apt_opts[@]}" update -qq
 }
 
+# The mark file of the source package $1 once unpacked into $work/src/$1.
+unpacked() { echo "$work/src/$1/.unpacked"; }
+
 # Unpacks the source package $1 into $work/src/$1 (once) and prints its folder.
 fetch_source() {
     local package=$1 dir=$work/src/$1
-    if [ ! -f "$dir/.unpacked" ]; then
+    if [ ! -f "$(unpacked "$package")" ]; then
         rm -rf "$dir"
         mkdir -p "$dir"
         # Newest version first; a mirror may list a version it cannot serve yet.
@@ -66,7 +69,7 @@ fetch_source() {
             rm -rf "${dir:?}"/*
         done
         [ "$ok" -eq 1 ] || { echo "could not fetch the source of $package" >&2; return 1; }
-        touch "$dir/.unpacked"
+        touch "$(unpacked "$package")"
     fi
     find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n1
 }
@@ -87,7 +90,7 @@ stamp() { echo "$prefix/.built-$1"; }
 
 # apt is set up only when a library still needs its source package.
 for lib in png:libpng1.6 jpeg:libjpeg-turbo benchmark:benchmark; do
-    if [ ! -f "$(stamp "${lib%%:*}")" ] && [ ! -f "$work/src/${lib#*:}/.unpacked" ]; then
+    if [ ! -f "$(stamp "${lib%%:*}")" ] && [ ! -f "$(unpacked "${lib#*:}")" ]; then
         prepare_apt
         break
     fi
